@@ -15,7 +15,10 @@
 namespace qv {
 namespace {
 
+// The buffer is written out once it holds kBufferSize bytes; the room beyond
+// takes the line being formed, so that it need not grow.
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+constexpr std::size_t kLineRoom = std::size_t{1} << 16;
 constexpr int kSignificantDigits = 18;
 constexpr char kLineEnd[] = "\r\n";
 
@@ -93,7 +96,7 @@ ResultFile::ResultFile(const std::string& path) : path_(path) {
   constexpr mode_t kNewFileMode = 0666;  // less the process's umask
   fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
   if (fd_ < 0) throw SystemError(path, errno);
-  buffer_.reserve(kBufferSize);
+  buffer_.reserve(kBufferSize + kLineRoom);
 }
 
 ResultFile::~ResultFile() {
