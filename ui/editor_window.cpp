@@ -115,7 +115,11 @@ TForm4::TForm4(QWidget* parent)
           [this](const QPoint& at) { PopupMenu1->popup(Memo1->viewport()->mapToGlobal(at)); });
 }
 
-TForm4::~TForm4() = default;
+TForm4::~TForm4() {
+  // The printer is no child of the window; its dialog goes first.
+  delete pd1;
+  delete Printer;
+}
 
 void TForm4::BuildToolBar() {
   ToolBar1 = new QToolBar(this);
@@ -254,8 +258,6 @@ void TForm4::BuildDialogs() {
   sd1->setObjectName(QStringLiteral("sd1"));
 
   Printer = new QPrinter(QPrinter::HighResolution);
-  pd1 = new QPrintDialog(Printer, this);
-  pd1->setObjectName(QStringLiteral("pd1"));
 
   fd1 = new qv::FindDialog(this);
   fd1->setObjectName(QStringLiteral("fd1"));
@@ -373,6 +375,11 @@ void TForm4::Zapiszjako1Click() {
 }
 
 void TForm4::SpeedButton2Click() {
+  // The print dialog takes the printer's settings when it is made, so it is
+  // made anew for each print: it opens with the printer as last set up.
+  delete pd1;
+  pd1 = new QPrintDialog(Printer, this);
+  pd1->setObjectName(QStringLiteral("pd1"));
   if (pd1->exec() != QDialog::Accepted) return;
   qv::RunCommand(this, [&] {
     Printer->setDocName(FileNamePart(DocumentPath()));

@@ -62,8 +62,8 @@ class TForm4 : public QMainWindow {
   QMenu* PopupMenu1;           // context menu of Memo1
   QFileDialog* od1;
   QFileDialog* sd1;
-  QPrinter* Printer;  // the printer that pd1 sets up
-  QPrintDialog* pd1;
+  QPrinter* Printer;            // the printer that pd1 sets up, kept between prints
+  QPrintDialog* pd1 = nullptr;  // made by each Print
   qv::FindDialog* fd1;
   QFontDialog* FontDialog1;
 

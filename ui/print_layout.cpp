@@ -1,10 +1,16 @@
 #include "ui/print_layout.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <memory>
+
+#include "platform/error.h"
 
 namespace qv {
 namespace {
@@ -28,13 +34,36 @@ void PrintIndented(QTextEdit* sheet, const QString& text, const QFont& font, con
   characters.setFont(font);
   characters.setForeground(colour);
   all.setCharFormat(characters);
-  // The printed copy of the document is laid out in the printer's own units,
-  // so the indent is given in them, not in points.
+  // The printed copy of the text is laid out in the printer's own units, so
+  // the indent is given in them, not in points.
   QTextBlockFormat paragraphs;
   paragraphs.setLeftMargin(PointsToDeviceUnits(indent_points, printer->resolution()));
   all.mergeBlockFormat(paragraphs);
 
-  sheet->print(printer);
+  // Pages of the printable area, laid out on the printer itself; lines that do
+  // not fit on a page go whole to the next one.
+  std::unique_ptr<QTextDocument> pages(sheet->document()->clone());
+  pages->documentLayout()->setPaintDevice(printer);
+  pages->setDocumentMargin(0);
+  const QSizeF page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
+  pages->setPageSize(page);
+
+  QPainter painter;
+  if (!painter.begin(printer)) {
+    const QString target =
+        printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    throw Error(QStringLiteral("Cannot print to \"%1\"").arg(target).toStdString());
+  }
+  const int count = pages->pageCount();
+  for (int index = 0; index < count; ++index) {
+    if (index > 0) printer->newPage();
+    const QRectF shown(0, index * page.height(), page.width(), page.height());
+    painter.save();
+    painter.translate(0, -shown.top());
+    pages->drawContents(&painter, shown);
+    painter.restore();
+  }
+  painter.end();
 }
 
 }  // namespace qv

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/error.h"
 #include "platform/folder_names.h"
@@ -39,10 +41,15 @@ void WriteTextFile(const QString& path, const QString& text) {
   const QByteArray bytes = TextToFileBytes(text);
   QSaveFile file(resolved);
   if (!file.open(QIODevice::WriteOnly)) Fail("Cannot create file", resolved, file.errorString());
-  // A short write is no error for the device, yet committing it would replace
+  // The bytes are written and flushed here, each step checked: a short or
+  // failed write is not always reported by the commit, which would then replace
   // the old file by a truncated one.
-  if (file.write(bytes) != bytes.size()) {
-    QString reason = file.errorString();
+  errno = 0;
+  const bool written = file.write(bytes) == bytes.size() && file.flush();
+  if (!written) {
+    const int err = errno;
+    const QString reason =
+        err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : file.errorString();
     file.cancelWriting();
     Fail("Cannot create file", resolved, reason);
   }
