@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -128,6 +129,9 @@ void TForm4::BuildToolBar() {
   ToolBar1->setFloatable(false);
   ToolBar1->setFixedHeight(kToolBarHeight);
   ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+  // The items sit side by side; the gaps are items of their own.
+  ToolBar1->layout()->setSpacing(0);
+  ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
   addToolBar(Qt::TopToolBarArea, ToolBar1);
 
   auto picture_button = [this](const char* name, const QString& tip, const QString& icon,

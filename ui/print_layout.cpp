@@ -16,6 +16,7 @@ namespace qv {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
+constexpr double kOneDeviceUnit = 1.0;
 
 }  // namespace
 
@@ -57,7 +58,10 @@ void PrintIndented(QTextEdit* sheet, const QString& text, const QFont& font, con
   const int count = pages->pageCount();
   for (int index = 0; index < count; ++index) {
     if (index > 0) printer->newPage();
-    const QRectF shown(0, index * page.height(), page.width(), page.height());
+    // The layout draws every line that touches the rectangle, and the first
+    // line of the next page starts exactly on its lower edge: one device unit
+    // less keeps that line off this page, even where it would be clipped.
+    const QRectF shown(0, index * page.height(), page.width(), page.height() - kOneDeviceUnit);
     painter.save();
     painter.translate(0, -shown.top());
     pages->drawContents(&painter, shown);

@@ -67,6 +67,32 @@ TEST_F(EditorPrintTest, PrintsTheLinesAsAJobNamedAfterTheFile) {
   EXPECT_EQ(w->Memo1->document()->firstBlock().blockFormat().leftMargin(), 0.0);
 }
 
+TEST_F(EditorPrintTest, LongTextGoesOnOverPagesWithEveryLineOnce) {
+  constexpr int kLines = 200;
+  QStringList expected;
+  for (int i = 1; i <= kLines; ++i)
+    expected << QStringLiteral("Linia %1").arg(i, 3, 10, QChar('0'));
+  TForm4* w = Open(Path("bl"));
+  w->Memo1->setPlainText(expected.join('\n'));
+  const QString pdf = Path("dlugi.pdf");
+  PrintTo(w->Printer, pdf);
+  ModalHelper modal;
+  modal.Answer("QPrintDialog", true);
+  w->SpeedButton2Click();
+  ASSERT_TRUE(modal.AllAnswered()) << modal.Describe();
+
+  const QRegularExpressionMatch pages =
+      QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Poppler("pdfinfo", {pdf}));
+  ASSERT_TRUE(pages.hasMatch());
+  EXPECT_GE(pages.captured(1).toInt(), 2);
+  QStringList printed;
+  for (const QString& line : Poppler("pdftotext", {"-layout", pdf, "-"}).split('\n')) {
+    const QString text = line.trimmed().remove(QChar('\f'));
+    if (!text.isEmpty()) printed << text;
+  }
+  EXPECT_EQ(printed, expected);
+}
+
 TEST_F(EditorPrintTest, CancelledPrintDialogPrintsNothing) {
   TForm4* w = Open(Path("bl"));
   const QString pdf = Path("wydruk.pdf");
