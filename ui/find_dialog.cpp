@@ -22,13 +22,17 @@ FindDialog::FindDialog(QWidget* parent)
   auto* field_row = new QHBoxLayout;
   field_row->addWidget(label);
   field_row->addWidget(text_, 1);
+  auto* fields = new QVBoxLayout;
+  fields->addLayout(field_row);
+  fields->addStretch(1);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(find_next_);
   buttons->addWidget(cancel);
   buttons->addStretch(1);
   auto* layout = new QHBoxLayout(this);
-  layout->addLayout(field_row, 1);
+  layout->addLayout(fields, 1);
   layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(find_next_, &QPushButton::clicked, this, &FindDialog::findNext);
   connect(cancel, &QPushButton::clicked, this, &QDialog::close);

@@ -48,8 +48,10 @@ TEST_F(EditorFindTest, FindsEachOccurrenceForwardWithoutWrapping) {
   TForm4* w = Open(Path("bl"));
   w->SpeedButton5Click();
   w->fd1->SetFindText("ab");
+  w->Edit1->setFocus();
   EXPECT_TRUE(FindNext(w).isEmpty());
   EXPECT_EQ(SelectionOf(w), (Selection{0, 2}));
+  EXPECT_EQ(w->focusWidget(), w->Memo1);
   EXPECT_TRUE(FindNext(w).isEmpty());
   EXPECT_EQ(SelectionOf(w), (Selection{2, 4}));
   for (int again = 0; again < 2; ++again) {
@@ -137,9 +139,14 @@ TEST_F(EditorFontTest, SizeEntry) {
   }
 }
 
-TEST_F(EditorFontTest, SliderSetsTheSizeAndTheBox) {
+TEST_F(EditorFontTest, SliderSetsTheSizeAndTheBoxAndGivesTheTextTheFocus) {
   TForm4* w = Open(Path("bl"));
+  // The window's focus child: the control that has the keyboard focus whenever
+  // the window is active.
+  w->Edit1->setFocus();
+  ASSERT_EQ(w->focusWidget(), w->Edit1);
   w->TrackBar1->setValue(17);
+  EXPECT_EQ(w->focusWidget(), w->Memo1);
   EXPECT_EQ(w->DisplayFont().pointSize(), 17);
   EXPECT_EQ(w->Memo1->font().pointSize(), 17);
   EXPECT_EQ(w->Edit1->text(), QStringLiteral("17"));

@@ -156,6 +156,11 @@ TEST_F(EditorWindowTest, PictureOfTheWindowForAVisualCheck) {
   EXPECT_EQ(picture.size(), w->size());
   const QString file = QStringLiteral(QV_BINARY_DIR "/editor_window.png");
   EXPECT_TRUE(picture.save(file)) << file.toStdString();
+
+  w->SpeedButton5Click();
+  w->fd1->SetFindText(QStringLiteral("P1"));
+  const QString find_file = QStringLiteral(QV_BINARY_DIR "/editor_find_dialog.png");
+  EXPECT_TRUE(w->fd1->grab().toImage().save(find_file)) << find_file.toStdString();
 }
 
 }  // namespace
