@@ -38,6 +38,7 @@ constexpr int kFontButtonWidth = 25;
 constexpr int kCloseButtonWidth = 106;
 constexpr int kGap = 8;
 constexpr int kWideGap = 18;
+constexpr int kCloseFontPixels = 11;
 constexpr int kSliderWidth = 150;
 constexpr int kSizeBoxWidth = 22;
 constexpr int kSmallestSize = 5;
@@ -221,7 +222,7 @@ void TForm4::BuildToolBar() {
   SpeedButton12->setObjectName(QStringLiteral("SpeedButton12"));
   SpeedButton12->setFixedSize(kCloseButtonWidth, kButtonSize);
   QFont close_font(QStringLiteral("System"));
-  close_font.setPixelSize(11);
+  close_font.setPixelSize(kCloseFontPixels);
   close_font.setBold(true);
   SpeedButton12->setFont(close_font);
   SpeedButton12->setAutoDefault(false);
@@ -324,7 +325,13 @@ bool TForm4::SaveDocument() {
   return qv::RunCommand(this, [&] { WriteDocument(DocumentPath()); });
 }
 
+void TForm4::StartInDocumentFolder(QFileDialog* dialog) const {
+  const QString folder = FolderPart(DocumentPath());
+  if (!folder.isEmpty()) dialog->setDirectory(folder);
+}
+
 bool TForm4::SaveDocumentAs() {
+  StartInDocumentFolder(sd1);
   if (sd1->exec() != QDialog::Accepted) return false;
   const QStringList chosen = sd1->selectedFiles();
   if (chosen.isEmpty()) return false;
@@ -358,6 +365,7 @@ void TForm4::SpeedButton4Click() {
 
 void TForm4::SpeedButton3Click() {
   if (!MayDiscardDocument()) return;
+  StartInDocumentFolder(od1);
   if (od1->exec() != QDialog::Accepted) return;
   const QStringList chosen = od1->selectedFiles();
   if (chosen.isEmpty()) return;

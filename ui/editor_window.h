@@ -120,6 +120,8 @@ class TForm4 : public QMainWindow {
   // New.  Returns whether the document was written.
   bool SaveDocument();
   bool SaveDocumentAs();
+  // The open and save dialogs start in the folder of the document.
+  void StartInDocumentFolder(QFileDialog* dialog) const;
   // Before a command that replaces the document: asks about unsaved changes.
   // Returns false when the command must not go on.
   bool MayDiscardDocument();

@@ -85,6 +85,20 @@ TEST_F(EditorSaveTest, SaveAsCancelledChangesNothing) {
   EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
 }
 
+TEST_F(EditorSaveTest, FileDialogsStartInTheFolderOfTheDocument) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("roboczy"));
+  const QString folder = QDir(Path("roboczy")).canonicalPath();
+  TForm4* w = Open(Path("roboczy/bl"));
+  ModalHelper modal;
+  modal.Answer("QFileDialog", false);
+  modal.Answer("QFileDialog", false);
+  w->Zapiszjako1Click();
+  w->SpeedButton3Click();
+  EXPECT_TRUE(modal.AllAnswered()) << modal.Describe();
+  EXPECT_EQ(w->sd1->directory().canonicalPath(), folder);
+  EXPECT_EQ(w->od1->directory().canonicalPath(), folder);
+}
+
 struct CloseCase {
   const char* how;
   void (TForm4::*command)();
