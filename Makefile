@@ -18,8 +18,20 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# Every test twice: the ordinary build, then the whole suite again built with
+# AddressSanitizer and UndefinedBehaviorSanitizer (reports only from system
+# libraries are suppressed; see tests/sanitizers/).
+SAN_BUILD ?= build-asan
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
+
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON \
+	  -DQV_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
 run: build
 	@echo "The desktop program is not built yet; the computation core and its tests are."
