@@ -29,7 +29,7 @@ struct Finished {
 };
 
 // Runs `command` (a shell command line) with no input, capturing both outputs.
-Finished Run(const std::string& command) {
+Finished Shell(const std::string& command) {
   WorkFolder capture;
   std::string line = command + " </dev/null >" + (capture / "out") + " 2>" + (capture / "err");
   int raw = std::system(line.c_str());
@@ -38,7 +38,7 @@ Finished Run(const std::string& command) {
 }
 
 Finished Batch(const std::string& arguments) {
-  return Run(kBinary + " " + arguments);
+  return Shell(kBinary + " " + arguments);
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -225,18 +225,19 @@ TEST(BatchCommand, WhereTheModelAndTheFolderAreFound) {
     program.WriteModel(Plane);
     fs::copy_file(kBinary, program / "quavelor-batch");
     folder.Write("bl", kPoint);
-    EXPECT_EQ(Run(program / "quavelor-batch" + " --frame 2000 " + folder.path()).status, 0);
+    EXPECT_EQ(Shell(program / "quavelor-batch" + " --frame 2000 " + folder.path()).status, 0);
   }
   {
     WorkFolder folder;
     folder.WriteModel(Plane);
     fs::create_directory(folder / "sub");
     folder.Write("sub/bl", kPoint);
-    Finished f = Run("cd " + (folder / "sub") + " && " + kBinary + " --frame 2000 --model ../" +
-                     kModelFileName);
+    Finished f = Shell("cd " + (folder / "sub") + " && " + kBinary + " --frame 2000 --model ../" +
+                       kModelFileName);
     EXPECT_EQ(f.status, 0) << f.err;
     EXPECT_EQ(SplitLines(f.err).front(), (folder / "sub/bl") + "->" + (folder / "sub/bln"));
-    Finished g = Run("cd " + folder.path() + " && " + kBinary + " --frame 2000 ./sub/");
+    Finished g = Shell("cd " + folder.path() + " && " + kBinary + " --frame 2000 --model " +
+                       kModelFileName + " ./sub/");
     EXPECT_EQ(g.status, 0) << g.err;
     EXPECT_EQ(SplitLines(g.err).front(), (folder / "sub/bl") + "->" + (folder / "sub/bln"));
   }
