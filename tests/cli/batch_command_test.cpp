@@ -257,5 +257,21 @@ TEST(BatchCommand, NoProgressWhenStandardErrorIsNoTerminal) {
                                                          " koniec obliczeń "}));
 }
 
+// On a terminal (here the pseudo-terminal of `script`) the records read are
+// counted on the line before the next message.
+TEST(BatchCommand, ProgressOnATerminal) {
+  WorkFolder folder;
+  folder.WriteModel(Plane);
+  std::string many;
+  for (int i = 0; i < 70000; ++i) many += kPoint;
+  folder.Write("bl", many);
+  Finished f = Shell("script -qec '" + kBinary + " --frame 2000 " + folder.path() + "' /dev/null");
+  EXPECT_EQ(f.status, 0);
+  EXPECT_NE(f.out.find("\rzadanie 1: przeczytano rekordów: 65536"), std::string::npos) << f.out;
+  EXPECT_NE(f.out.find("\rzadanie 1: przeczytano rekordów: 70000\r\n koniec obliczeń "),
+            std::string::npos)
+      << f.out;
+}
+
 }  // namespace
 }  // namespace qv::test
