@@ -279,5 +279,71 @@ TEST(SatelliteLevellingCapacity, StopsAtTheNextPointInside) {
             (std::vector<std::string>{"mark 9", "message *** Liczba punktów > 100000", "end"}));
 }
 
+// Through the whole run: task 4 comes after tasks 1 to 3, only when it is
+// enabled, and its fatal stops end the program without the final message.
+// File names are matched without regard to letter case.
+struct WholeRunCase {
+  const char* what;
+  bool enabled;
+  std::string points;
+  RunOutcome outcome;
+  std::string result;  // content of DELTAH1 afterwards
+  std::vector<std::string> calls;
+};
+
+void PrintTo(const WholeRunCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class SatelliteLevellingInRun : public ::testing::TestWithParam<WholeRunCase> {};
+
+TEST_P(SatelliteLevellingInRun, RunsAsTheLastTask) {
+  const WholeRunCase& c = GetParam();
+  WorkFolder folder;
+  folder.WriteModel([](int r, int col) { return 1000 * r + 10 * col; });
+  folder.Write("BLH.GRS", c.points);
+  folder.Write("Deltah.gps", "P1 P2 1.23456 0.0004\r\n0 0 0 0\r\n");
+  folder.Write("DELTAH1", "old\r\n");
+  RunRequest request;
+  request.WorkFolder = folder.path();
+  request.FrameCode = kFrameETRF2000;
+  request.TaskEnabled = {false, false, false, c.enabled};
+  request.ModelPath = folder / "quavelor_5021RM.bin";
+  RecordingHost host;
+  ModelGrid grid;
+  EXPECT_EQ(RunComputation(request, host, grid), c.outcome);
+  EXPECT_EQ(folder.Read("DELTAH1"), c.result);
+  EXPECT_FALSE(folder.Exists("deltah1"));
+  EXPECT_EQ(host.calls, c.calls);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SatelliteLevellingInRun,
+    ::testing::Values(WholeRunCase{"enabled",
+                                   true,
+                                   P1 + P2,
+                                   RunOutcome::Completed,
+                                   Result("P1", "P2", "3.27456", "0.00040000") + kEnd,
+                                   {"hide", "mark 9", "message  koniec obliczeń "}},
+                      WholeRunCase{"disabled",
+                                   false,
+                                   P1 + P2,
+                                   RunOutcome::Completed,
+                                   "old\r\n",
+                                   {"hide", "message  koniec obliczeń "}},
+                      WholeRunCase{
+                          "bad point record",
+                          true,
+                          P1 + "P2 50 0 0 15 0 0.5.5\r\n",
+                          RunOutcome::FatalData,
+                          kPointListError,
+                          {"hide", "mark 9",
+                           "message *** BLH.grs - błędny rekord: P2 50 0 0 15 0 0.5.5", "end"}}),
+    [](const ::testing::TestParamInfo<WholeRunCase>& info) {
+      std::string name;
+      for (const char* p = info.param.what; *p; ++p) name += std::isalnum(*p) ? *p : '_';
+      return name;
+    });
+
 }  // namespace
 }  // namespace qv
