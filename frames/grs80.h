@@ -1,5 +1,8 @@
 // Geodetic (B, L, h) and geocentric Cartesian (X, Y, Z) coordinates on the
-// GRS80 ellipsoid.  B and L in seconds of arc, h, X, Y, Z in metres.
+// GRS80 ellipsoid.  B and L in seconds of arc, h, X, Y, Z in metres; X towards
+// L = 0 in the equator plane, Y towards L = 90° E, Z towards the north pole.
+// All arithmetic is 80-bit; each function holds its own form of the
+// ellipsoid's constants (eccentricity for one, flattening for the other).
 #pragma once
 
 namespace qv {
@@ -16,8 +19,13 @@ struct CartesianXYZ {
 
 CartesianXYZ BLHToXYZ(const GeodeticBLH& p);
 
-// Inverse by Newton iteration on the meridian ellipse.  `updates`, when given,
+// Inverse by Newton iteration on the meridian ellipse, stopping when the
+// foot-point distance moves by at most 0.00005 m.  Meant for 0 < √(X²+Y²) < a;
+// L always comes out between 0 and 648000″ (the sign of Y is not used).
+// Outside that domain the result may be NaN, but the iteration is capped at
+// kMaxFootPointUpdates updates, so it always returns.  `updates`, when given,
 // receives the number of updates of the foot-point distance.
+inline constexpr int kMaxFootPointUpdates = 100;
 GeodeticBLH XYZToBLH(const CartesianXYZ& p, int* updates = nullptr);
 
 }  // namespace qv

@@ -7,8 +7,8 @@
 namespace qv {
 
 struct GridCell {
-  int32_t Row = 0;        // row of the south-west node, 0..799
-  int32_t Col = 0;        // column of the south-west node, 0..1199
+  int32_t Row = 0;          // row of the south-west node, 0..799
+  int32_t Col = 0;          // column of the south-west node, 0..1199
   long double RowFrac = 0;  // grid steps north of that node
   long double ColFrac = 0;  // grid steps east of that node
 };

@@ -13,7 +13,16 @@ namespace qv {
 inline constexpr int kGridRows = 801;
 inline constexpr int kGridCols = 1201;
 inline constexpr long kGridValues = long{kGridRows} * kGridCols;  // 962001
-inline constexpr long kModelFileBytes = kGridValues * 4;           // 3,848,004
+inline constexpr long kModelFileBytes = kGridValues * 4;          // 3,848,004
+
+// One grid unit in metres: the nearest 80-bit value of 1e-5.  Grid values are
+// multiplied by it, never divided by 100000: the two differ in the last bit.
+inline constexpr long double kMetresPerGridUnit = 1e-5L;
+
+// A grid value (units of 1e-5 m) in metres.
+inline long double GridValueToMetres(int32_t value) {
+  return static_cast<long double>(value) * kMetresPerGridUnit;
+}
 
 class ModelGrid {
  public:
