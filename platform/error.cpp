@@ -4,8 +4,8 @@
 
 namespace qv {
 
-Error SystemError(const std::string& file, int err) {
-  return Error(std::strerror(err), file);
+Error SystemError(const std::string& file, int err, long line) {
+  return Error(std::strerror(err), file, line);
 }
 
 }  // namespace qv

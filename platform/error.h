@@ -23,8 +23,9 @@ class Error : public std::runtime_error {
   long line_;
 };
 
-// Error for a failed system call on `file`, with the system's reason for errno
-// `err` as the message (for example "No space left on device").
-Error SystemError(const std::string& file, int err);
+// Error for a failed system call on `file` (at 1-based `line`, or 0), with the
+// system's reason for errno `err` as the message (for example "No space left on
+// device").
+Error SystemError(const std::string& file, int err, long line = 0);
 
 }  // namespace qv
