@@ -64,8 +64,12 @@ double SampleMetres(const ModelGrid& grid, double row, double col) {
   return (south + (north - south) * fr) * kMetresPerUnit;
 }
 
-double PixelLonDeg(int x) { return kWestDeg + (x + 0.5) * kSpanLonDeg / kMapWidth; }
-double PixelLatDeg(int y) { return kSouthDeg + kSpanLatDeg - (y + 0.5) * kSpanLatDeg / kMapHeight; }
+double PixelLonDeg(int x) {
+  return kWestDeg + (x + 0.5) * kSpanLonDeg / kMapWidth;
+}
+double PixelLatDeg(int y) {
+  return kSouthDeg + kSpanLatDeg - (y + 0.5) * kSpanLatDeg / kMapHeight;
+}
 
 }  // namespace
 
