@@ -32,8 +32,14 @@ echo "Computing the demo folder with: quavelor-batch --frame 2000 $folder"
 status=0
 "$release/cli/quavelor-batch" --frame 2000 "$folder" || status=$?
 echo
-echo "The results are in $folder:"
+results=()
 for f in bln blh_n.1 blh_e.1 deltah1; do
-  [[ -f "$folder/$f" ]] && echo "  $folder/$f"
+  [[ -f "$folder/$f" ]] && results+=("$folder/$f")
 done
+if [[ ${#results[@]} -eq 0 ]]; then
+  echo "No result files were written in $folder."
+else
+  echo "The results are in $folder:"
+  printf '  %s\n' "${results[@]}"
+fi
 exit "$status"

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QStatusBar>
+#include <cmath>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -229,11 +230,11 @@ TEST_F(MainWindowTest, TheMapIsAPlaceholderWithoutAModelFile) {
 
 TEST_F(MainWindowTest, WritesAPictureOfTheWindowForReview) {
   folder_.WriteModel([](int r, int c) {
-    // A smooth surface of 28 to 44 m with a bump, for a map that looks real.
-    const double x = (c - 700) / 300.0;
-    const double y = (r - 400) / 250.0;
-    return static_cast<int32_t>((3600000 - 600000 * y + 400000 * x) *
-                                (1 + 0.1 * std::exp(-(x * x + y * y))));
+    // A surface like the real one: about 42 m in the south-west falling to
+    // 28 m in the north-east, with a gentle undulation.
+    const double metres =
+        42.0 - 0.012 * r - 0.006 * c + 0.8 * std::sin(r / 90.0) * std::cos(c / 130.0);
+    return static_cast<int32_t>(std::lround(metres * 1e5));
   });
   folder_.Write("bl", "x\r\n");
   folder_.Write("deltah1", "x\r\n");
