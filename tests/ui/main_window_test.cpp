@@ -177,6 +177,15 @@ TEST_F(MainWindowTest, EachPanelOpensANewEditorOnItsNameInTheWorkFolder) {
   EXPECT_EQ(OpenWindows<TForm4>().size(), 10u);
 }
 
+TEST_F(MainWindowTest, InTheRootFolderPathsKeepASingleSeparator) {
+  TForm1 form("/");
+  EXPECT_EQ(form.StatusText->text(), QStringLiteral(" Folder roboczy = /"));
+  EXPECT_EQ(form.ModelPath(), "/quavelor_5021RM.bin");
+  form.PanelClick(8);
+  ASSERT_EQ(OpenWindows<TForm4>().size(), 1u);
+  EXPECT_EQ(OpenWindows<TForm4>()[0]->windowTitle(), QStringLiteral("/Blh.grs"));
+}
+
 TEST_F(MainWindowTest, InfoOpensOneMoreHelpWindowEachClick) {
   TForm1 form(folder_.path());
   EXPECT_TRUE(OpenWindows<TForm3>().empty());
