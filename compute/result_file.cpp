@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -10,13 +11,16 @@
 #include <limits>
 #include <system_error>
 
+#include "compute/decimal_digits.h"
 #include "platform/error.h"
 
 namespace qv {
 namespace {
 
+// The buffer is written out once it holds kBufferSize bytes; the room beyond
+// takes the line being formed, so that it need not grow.
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
-constexpr int kSignificantDigits = 18;
+constexpr std::size_t kLineRoom = std::size_t{1} << 16;
 constexpr char kLineEnd[] = "\r\n";
 
 }  // namespace
@@ -36,24 +40,16 @@ void AppendReal(std::string& out, long double value, int decimals) {
   // digit[0..count) with the decimal point after `integerDigits` of them (a
   // count <= 0 means leading zeros after the point).  One spare place in front
   // takes the carry.
-  char buffer[kSignificantDigits + 16];
+  char buffer[kWrittenDigits + 1];
   char* digit = buffer + 1;
   int count = 0;
   int64_t integerDigits = 1;
   const long double magnitude = std::fabs(value);
   if (magnitude != 0.0L) {
-    // d.ddddddddddddddddde±x: exactly rounded to 18 significant digits.
-    char text[64];
-    auto [end, ec] = std::to_chars(text, text + sizeof text, magnitude,
-                                   std::chars_format::scientific, kSignificantDigits - 1);
-    digit[0] = text[0];
-    for (int k = 1; k < kSignificantDigits; ++k) digit[k] = text[k + 1];
-    count = kSignificantDigits;
-    const char* exponentText = text + kSignificantDigits + 2;  // after "e"
-    if (*exponentText == '+') ++exponentText;
-    int exponent = 0;
-    std::from_chars(exponentText, end, exponent);
-    integerDigits = int64_t{exponent} + 1;
+    const DecimalDigits d = SignificantDigits(magnitude);
+    std::copy(d.digit, d.digit + kWrittenDigits, digit);
+    count = kWrittenDigits;
+    integerDigits = int64_t{d.exponent} + 1;
   }
 
   // Cut after the last decimal, half-up with carry.
@@ -93,7 +89,7 @@ ResultFile::ResultFile(const std::string& path) : path_(path) {
   constexpr mode_t kNewFileMode = 0666;  // less the process's umask
   fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
   if (fd_ < 0) throw SystemError(path, errno);
-  buffer_.reserve(kBufferSize);
+  buffer_.reserve(kBufferSize + kLineRoom);
 }
 
 ResultFile::~ResultFile() {

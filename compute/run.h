@@ -24,7 +24,7 @@ struct RunRequest {
   std::string WorkFolder;              // folder of all data and result files
   int FrameCode = 0;                   // kFrameETRF89 or kFrameETRF2000
   std::array<bool, 4> TaskEnabled{{true, true, true, true}};
-  std::string ModelPath;               // the model file (matched case-insensitively)
+  std::string ModelPath;               // the model file (its name matched case-insensitively)
 };
 
 // What the user interface does for the run.  Texts are UTF-8.
@@ -51,6 +51,9 @@ enum class RunOutcome {
 };
 
 // The whole run.  `grid` is the program's model grid, refilled by every run.
+// A file of the tasks that cannot be opened, read, created or written ends the
+// run with the information "*** Błąd pliku: <path> (<system's reason>)" and
+// FileError; result files of tasks already finished stay as written.
 RunOutcome RunComputation(const RunRequest& request, RunHost& host, ModelGrid& grid);
 
 }  // namespace qv

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "platform/error.h"
 
@@ -37,18 +36,20 @@ void LoadModelGrid(const std::string& path, ModelGrid& grid, const std::function
 
   // The whole grid is read before any value is stored, so a short or
   // unreadable file leaves the grid as it was.
-  std::vector<unsigned char> bytes(kModelFileBytes);
+  constexpr size_t kBytes = kModelFileBytes;
+  // Not zero-filled: every byte is read before it is used.
+  const auto bytes = std::make_unique_for_overwrite<unsigned char[]>(kBytes);
   size_t have = 0;
-  while (have < bytes.size()) {
-    size_t want = std::min(kReadBlockBytes, bytes.size() - have);
-    size_t got = std::fread(bytes.data() + have, 1, want, file.get());
+  while (have < kBytes) {
+    const size_t want = std::min(kReadBlockBytes, kBytes - have);
+    const size_t got = std::fread(bytes.get() + have, 1, want, file.get());
     have += got;
     if (got < want) break;
   }
   if (std::ferror(file.get())) {
     throw Error("cannot read the model file: " + std::string(std::strerror(errno)), path);
   }
-  if (have < bytes.size()) {
+  if (have < kBytes) {
     throw Error("the model file is too short: " + std::to_string(have) + " bytes instead of " +
                     std::to_string(kModelFileBytes),
                 path);
@@ -57,7 +58,7 @@ void LoadModelGrid(const std::string& path, ModelGrid& grid, const std::function
   int32_t* out = grid.data();
   for (long k = 0; k < kGridValues; ++k) {
     step();
-    out[k] = DecodeLittleEndian(bytes.data() + k * kValueBytes);
+    out[k] = DecodeLittleEndian(bytes.get() + k * kValueBytes);
   }
 }
 

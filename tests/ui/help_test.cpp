@@ -21,29 +21,15 @@
 #include "platform/win1250.h"
 #include "ui/help_text.h"
 #include "ui/help_window.h"
+#include "qt_app.h"
 
 namespace qv {
 namespace {
 
-// One QApplication for the widget tests of this program.  Other test files of
-// the program may register the same kind of environment; whichever runs first
-// creates the application and only that one destroys it.
+// The shared application object of the user-interface tests.
 class QtApplicationEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override {
-    if (QApplication::instance() != nullptr) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  static inline int argc_ = 1;
-  static inline char arg0_[] = "test_ui";
-  static inline char* argv_[] = {arg0_, nullptr};
-  std::unique_ptr<QApplication> app_;
+  void SetUp() override { test::EnsureQtApp(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const kQtEnvironment =
