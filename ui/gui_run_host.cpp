@@ -22,7 +22,7 @@ void GuiRunHost::MarkFilePresent(int panel) {
 }
 
 void GuiRunHost::ShowMessage(const std::string& text) {
-  ShowPlainMessage(nullptr, QString::fromStdString(text));
+  qv::ShowMessage(nullptr, QString::fromStdString(text));
 }
 
 void GuiRunHost::ShowInformation(const std::string& text) {

@@ -15,14 +15,14 @@ int main(int argc, char** argv) {
   // Positions and sizes are in screen pixels, whatever the pixel density.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   qv::Application app(argc, argv);
-  qv::SetupIconTheme();
+  qv::SetUpIconTheme();
   qv::SetApplicationTitle(QStringLiteral("Quavelor_5021RM"));
   try {
     qv::TForm1 form(qv::ProgramFolder());
     form.show();
     return app.exec();
   } catch (const std::exception& error) {
-    qv::ShowErrorBox(nullptr, QString::fromUtf8(error.what()));
+    qv::ShowError(nullptr, QString::fromUtf8(error.what()));
     return 1;
   }
 }

@@ -256,8 +256,9 @@ void TForm1::BuildControls() {
     checkBoxes_[n - 1] = box;
   }
 
-  BitBtn1 = new QPushButton(ThemeIcon("accessories-calculator", QStyle::SP_ComputerIcon),
-                            QStringLiteral("OBLICZAJ"), client);
+  BitBtn1 =
+      new QPushButton(ThemeIcon(QStringLiteral("accessories-calculator"), QStyle::SP_ComputerIcon),
+                      QStringLiteral("OBLICZAJ"), client);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(400, 528, 193, 41);
   BitBtn1->setIconSize(QSize(24, 24));
@@ -325,7 +326,7 @@ void TForm1::RadioButton3Click() {
 
 void TForm1::BitBtn1Click() {
   if (!RadioButton1->isChecked() && !RadioButton3->isChecked()) {
-    ShowPlainMessage(this, QString::fromUtf8(kNoFrameMessage));
+    ShowMessage(this, QString::fromUtf8(kNoFrameMessage));
     return;
   }
   ShowModelDialog(workFolder_, frameCode_, *this, this);
@@ -341,7 +342,7 @@ void TForm1::StaticText8Click() {
 
 void TForm1::PanelClick(int n) {
   Panel(n);  // checks n
-  OpenInEditor(QString::fromStdString(JoinPath(workFolder_, kDataFileTable[n - 1].editorName)));
+  ::OpenInEditor(QString::fromStdString(JoinPath(workFolder_, kDataFileTable[n - 1].editorName)));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

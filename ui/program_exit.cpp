@@ -12,6 +12,8 @@ namespace qv {
 namespace {
 
 constexpr int kExitStatus = 0;
+const QString kQuestionCaption = QStringLiteral("Kelvra");
+const QString kSaveQuestion = QStringLiteral("Czy zapisać zmiany ?");
 
 ProgramEnd& CurrentEnd() {
   static ProgramEnd end = [](int status) { QCoreApplication::exit(status); };
@@ -19,10 +21,10 @@ ProgramEnd& CurrentEnd() {
 }
 
 // The editor windows still open, in the order the window system lists them.
-std::vector<QPointer<TForm4>> OpenEditors() {
-  std::vector<QPointer<TForm4>> editors;
+std::vector<QPointer<::TForm4>> OpenEditors() {
+  std::vector<QPointer<::TForm4>> editors;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* editor = qobject_cast<TForm4*>(widget); editor != nullptr && editor->isVisible()) {
+    if (auto* editor = qobject_cast<::TForm4*>(widget); editor != nullptr && editor->isVisible()) {
       editors.emplace_back(editor);
     }
   }
@@ -32,17 +34,18 @@ std::vector<QPointer<TForm4>> OpenEditors() {
 }  // namespace
 
 bool LeaveProgram(ExitCause cause) {
-  const QMessageBox::StandardButtons buttons =
-      cause == ExitCause::UserClosed ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                                     : QMessageBox::Yes | QMessageBox::No;
-  for (const QPointer<TForm4>& editor : OpenEditors()) {
+  for (const QPointer<::TForm4>& editor : OpenEditors()) {
     // A box answered earlier may have let other windows close meanwhile.
-    if (editor.isNull() || !editor->IsModified()) continue;
+    if (editor.isNull() || !editor->Modified()) continue;
     editor->raise();
-    const auto answer = AskQuestion(editor, QStringLiteral("Kelvra"),
-                                    QStringLiteral("Czy zapisać zmiany ?"), buttons);
+    const auto answer = cause == ExitCause::UserClosed
+                            ? AskYesNoCancel(editor, kQuestionCaption, kSaveQuestion)
+                            : AskYesNo(editor, kQuestionCaption, kSaveQuestion);
     if (answer == QMessageBox::Yes) {
-      if (!editor->SaveNow()) return false;
+      // The editor's own Save: it reports a failure (or a cancelled file
+      // dialog for a new document) by leaving the document modified.
+      editor->SpeedButton1Click();
+      if (editor.isNull() || editor->Modified()) return false;
     } else if (answer != QMessageBox::No) {
       return false;  // Cancel, or the box closed without an answer
     }

@@ -39,7 +39,7 @@ std::vector<Window*> OpenWindows() {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureApp();
+    test::EnsureQtApp();
     SetApplicationTitle(QStringLiteral("Quavelor_5021RM"));
   }
   void TearDown() override {
@@ -142,12 +142,14 @@ TEST_F(MainWindowTest, TheRadioButtonsChooseTheFrameOneAtATime) {
 TEST_F(MainWindowTest, ComputeWithoutAFrameAsksForOneAndOpensNoDialog) {
   TForm1 form(folder_.path());
   form.show();
-  test::ModalAnswerer answerer;
+  test::ModalHelper answerer;
+  answerer.PressButton(QMessageBox::Ok);
   form.BitBtn1->click();
-  ASSERT_EQ(answerer.seen().size(), 1u);
-  EXPECT_EQ(answerer.seen()[0].caption, QStringLiteral("Quavelor_5021RM"));
-  EXPECT_EQ(answerer.seen()[0].text, QStringLiteral(" * ALE WYBIERZ NAJPIERW UKLAD ODNIESIENIA "));
-  EXPECT_EQ(answerer.seen()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  ASSERT_EQ(answerer.Seen().size(), 1u);
+  EXPECT_EQ(answerer.Seen()[0].caption, QStringLiteral("Quavelor_5021RM"));
+  EXPECT_EQ(answerer.Seen()[0].text, QStringLiteral(" * ALE WYBIERZ NAJPIERW UKLAD ODNIESIENIA "));
+  EXPECT_EQ(answerer.Seen()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::NoIcon);
   EXPECT_TRUE(form.findChildren<TForm2*>().isEmpty());
   EXPECT_EQ(ApplicationTitle(), QStringLiteral("Quavelor_5021RM"));
 }

@@ -25,7 +25,7 @@ const char* const kPoint = "PKT1 52 0 0 21 0 0\r\n";
 class ModelDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureApp();
+    test::EnsureQtApp();
     SetApplicationTitle(QStringLiteral("Quavelor_5021RM"));
     previousEnd_ = SetProgramEnd([this](int status) { endStatuses_.push_back(status); });
   }
@@ -40,7 +40,7 @@ class ModelDialogTest : public ::testing::Test {
 };
 
 TEST(GaugeTest, ShowsTheWholePercentageOfTheRangeAndStaysWithinIt) {
-  test::EnsureApp();
+  test::EnsureQtApp();
   struct Case {
     long steps;
     long progress;
@@ -102,11 +102,14 @@ TEST_F(ModelDialogTest, OkRunsTheWholeComputationAndHidesTheDialog) {
   ASSERT_EQ(dialogs.size(), 1);
   TForm2* dialog = dialogs[0];
 
-  std::vector<test::SeenBox> seen;
+  std::vector<test::ModalHelper::Box> seen;
   {
-    test::ModalAnswerer answerer;
+    test::ModalHelper answerer;
+    answerer.PressButton(QMessageBox::Ok);
+    answerer.PressButton(QMessageBox::Ok);
     dialog->Button1->click();
-    seen = answerer.seen();
+    EXPECT_TRUE(answerer.AllAnswered()) << answerer.Describe();
+    seen = answerer.Seen();
   }
 
   EXPECT_FALSE(dialog->isVisible());
@@ -128,10 +131,11 @@ TEST_F(ModelDialogTest, OkRunsTheWholeComputationAndHidesTheDialog) {
 
   // From now on every plain box carries the new title.
   TForm1 other(folder.path());
-  test::ModalAnswerer later;
+  test::ModalHelper later;
+  later.PressButton(QMessageBox::Ok);
   other.BitBtn1->click();
-  ASSERT_EQ(later.seen().size(), 1u);
-  EXPECT_EQ(later.seen()[0].caption, QStringLiteral("GEOIDA_5021RM"));
+  ASSERT_EQ(later.Seen().size(), 1u);
+  EXPECT_EQ(later.Seen()[0].caption, QStringLiteral("GEOIDA_5021RM"));
 }
 
 TEST_F(ModelDialogTest, EveryDialogRunsWithTheParametersOfTheLatestCall) {
@@ -154,7 +158,9 @@ TEST_F(ModelDialogTest, EveryDialogRunsWithTheParametersOfTheLatestCall) {
   EXPECT_TRUE(second->isVisible());
 
   {
-    test::ModalAnswerer answerer;
+    test::ModalHelper answerer;
+    answerer.PressButton(QMessageBox::Ok);
+    answerer.PressButton(QMessageBox::Ok);
     first->Button1->click();
   }
   EXPECT_NE(folder.Read("bln").find(" PL-ETRF2000\r\n"), std::string::npos);
@@ -182,7 +188,9 @@ TEST_F(ModelDialogTest, TheRunUsesTheFolderOfTheLatestCall) {
   TForm1 form(earlier.path());
   ShowModelDialog(earlier.path(), kFrameETRF2000, form, &form);
   ShowModelDialog(later.path(), kFrameETRF2000, form, &form);
-  test::ModalAnswerer answerer;
+  test::ModalHelper answerer;
+  answerer.PressButton(QMessageBox::Ok);
+  answerer.PressButton(QMessageBox::Ok);
   form.findChildren<TForm2*>()[0]->Button1->click();
   EXPECT_TRUE(later.Exists("bln"));
   EXPECT_FALSE(earlier.Exists("bln"));
@@ -197,11 +205,11 @@ TEST_F(ModelDialogTest, TheCloseButtonOnlyHidesTheDialog) {
   form.RadioButton3->click();
   form.BitBtn1->click();
   TForm2* dialog = form.findChildren<TForm2*>()[0];
-  test::ModalAnswerer answerer;
+  test::ModalHelper answerer;
   EXPECT_TRUE(dialog->close());
   QApplication::processEvents();
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_TRUE(answerer.seen().empty());
+  EXPECT_TRUE(answerer.Seen().empty());
   EXPECT_FALSE(folder.Exists("bln"));
   EXPECT_EQ(dialog->Gauge1->Progress(), 0);
   EXPECT_FALSE(form.IsHighlighted(4));
@@ -214,11 +222,14 @@ TEST_F(ModelDialogTest, AMissingModelEndsTheProgramThroughTheExitPath) {
   folder.Write("bl", kPoint);
   TForm1 form(folder.path());
   ShowModelDialog(folder.path(), kFrameETRF2000, form, &form);
-  test::ModalAnswerer answerer;
+  test::ModalHelper answerer;
+  answerer.PressButton(QMessageBox::Ok);
   form.findChildren<TForm2*>()[0]->Button1->click();
-  ASSERT_EQ(answerer.seen().size(), 1u);
-  EXPECT_EQ(answerer.seen()[0].caption, QStringLiteral("Information"));
-  EXPECT_EQ(answerer.seen()[0].text, QStringLiteral("*** Brak pliku: quavelor_5021RM.bin"));
+  EXPECT_TRUE(answerer.AllAnswered()) << answerer.Describe();
+  ASSERT_EQ(answerer.Seen().size(), 1u);
+  EXPECT_EQ(answerer.Seen()[0].caption, QStringLiteral("Information"));
+  EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Information);
+  EXPECT_EQ(answerer.Seen()[0].text, QStringLiteral("*** Brak pliku: quavelor_5021RM.bin"));
   EXPECT_EQ(endStatuses_, std::vector<int>{0});
   EXPECT_FALSE(folder.Exists("bln"));
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,19 @@ const QMessageBox::StandardButtons kYesNo = QMessageBox::Yes | QMessageBox::No;
 class ProgramExitTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::EnsureApp();
+    test::EnsureQtApp();
     previousEnd_ = SetProgramEnd([this](int status) { endStatuses_.push_back(status); });
     folder_.Write("bl", "old\r\n");
   }
   void TearDown() override {
     SetProgramEnd(previousEnd_);
+    // Editors own dialogs of their own, which are top-level widgets too:
+    // collect the editors first, then delete them.
+    std::vector<TForm4*> editors;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (qobject_cast<TForm4*>(widget) != nullptr) delete widget;
+      if (auto* editor = qobject_cast<TForm4*>(widget)) editors.push_back(editor);
     }
+    for (TForm4* editor : editors) delete editor;
   }
 
   // An editor window on `name` whose text the user replaced by "new".
@@ -44,7 +49,7 @@ class ProgramExitTest : public ::testing::Test {
     return editor;
   }
 
-  void ExpectQuestion(const test::SeenBox& box, QMessageBox::StandardButtons buttons) {
+  void ExpectQuestion(const test::ModalHelper::Box& box, QMessageBox::StandardButtons buttons) {
     EXPECT_EQ(box.caption, QStringLiteral("Kelvra"));
     EXPECT_EQ(box.text, QStringLiteral("Czy zapisać zmiany ?"));
     EXPECT_EQ(box.buttons, buttons);
@@ -57,9 +62,9 @@ class ProgramExitTest : public ::testing::Test {
 
 TEST_F(ProgramExitTest, WithoutUnsavedChangesTheProgramEndsAtOnce) {
   OpenInEditor(QString::fromStdString(folder_ / "bl"));  // open but unchanged
-  test::ModalAnswerer answerer;
+  test::ModalHelper answerer;
   EXPECT_TRUE(LeaveProgram(ExitCause::UserClosed));
-  EXPECT_TRUE(answerer.seen().empty());
+  EXPECT_TRUE(answerer.Seen().empty());
   EXPECT_EQ(endStatuses_, std::vector<int>{0});
 }
 
@@ -87,10 +92,12 @@ TEST_F(ProgramExitTest, AnUnsavedEditorIsAskedFirst) {
     endStatuses_.clear();
     folder_.Write("bl", "old\r\n");
     TForm4* editor = ChangedEditor("bl");
-    test::ModalAnswerer answerer({c.answer});
+    test::ModalHelper answerer;
+    answerer.PressButton(c.answer);
     EXPECT_EQ(LeaveProgram(c.cause), c.ends);
-    ASSERT_EQ(answerer.seen().size(), 1u);
-    ExpectQuestion(answerer.seen()[0], c.offered);
+    EXPECT_TRUE(answerer.AllAnswered()) << answerer.Describe();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    ExpectQuestion(answerer.Seen()[0], c.offered);
     EXPECT_EQ(endStatuses_, c.ends ? std::vector<int>{0} : std::vector<int>{});
     EXPECT_EQ(folder_.Read("bl").rfind(c.fileAfter, 0), 0u) << folder_.Read("bl");
     EXPECT_TRUE(editor->isVisible());
@@ -104,14 +111,17 @@ TEST_F(ProgramExitTest, EachUnsavedEditorIsAskedAndCancelStopsTheQuestions) {
   OpenInEditor(QString::fromStdString(folder_ / "blh_e"));  // unchanged: not asked
   ChangedEditor("bln");
   {
-    test::ModalAnswerer answerer({QMessageBox::No, QMessageBox::No});
+    test::ModalHelper answerer;
+    answerer.PressButton(QMessageBox::No);
+    answerer.PressButton(QMessageBox::No);
     EXPECT_TRUE(LeaveProgram(ExitCause::UserClosed));
-    EXPECT_EQ(answerer.seen().size(), 2u);
+    EXPECT_EQ(answerer.Seen().size(), 2u);
   }
   {
-    test::ModalAnswerer answerer({QMessageBox::Cancel});
+    test::ModalHelper answerer;
+    answerer.PressButton(QMessageBox::Cancel);
     EXPECT_FALSE(LeaveProgram(ExitCause::UserClosed));
-    EXPECT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen().size(), 1u);
   }
   EXPECT_EQ(endStatuses_, std::vector<int>{0});
 }
@@ -121,23 +131,26 @@ TEST_F(ProgramExitTest, ClosingTheMainWindowGoesThroughTheExitPath) {
   form.show();
   ChangedEditor("bl");
   {
-    test::ModalAnswerer answerer({QMessageBox::Cancel});
+    test::ModalHelper answerer;
+    answerer.PressButton(QMessageBox::Cancel);
     EXPECT_FALSE(form.close());
-    ASSERT_EQ(answerer.seen().size(), 1u);
-    ExpectQuestion(answerer.seen()[0], kYesNoCancel);
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    ExpectQuestion(answerer.Seen()[0], kYesNoCancel);
   }
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(endStatuses_.empty());
   {
-    test::ModalAnswerer answerer({QMessageBox::Cancel});
+    test::ModalHelper answerer;
+    answerer.PressButton(QMessageBox::Cancel);
     form.BitBtn2->click();
-    EXPECT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen().size(), 1u);
   }
   EXPECT_TRUE(form.isVisible());
   {
-    test::ModalAnswerer answerer({QMessageBox::No});
+    test::ModalHelper answerer;
+    answerer.PressButton(QMessageBox::No);
     form.BitBtn2->click();
-    EXPECT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen().size(), 1u);
   }
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(endStatuses_, std::vector<int>{0});
@@ -148,8 +161,13 @@ TEST_F(ProgramExitTest, AFailedSaveKeepsTheProgramRunning) {
   // A path through a regular file cannot be written.
   TForm4* editor = OpenInEditor(QString::fromStdString(folder_ / "bl" + "/bln"));
   editor->Memo1->insertPlainText(QStringLiteral("new"));
-  test::ModalAnswerer answerer({QMessageBox::Yes, QMessageBox::Ok});
+  test::ModalHelper answerer;
+  answerer.PressButton(QMessageBox::Yes);
+  answerer.PressButton(QMessageBox::Ok);
   EXPECT_FALSE(LeaveProgram(ExitCause::RunEnded));
+  EXPECT_TRUE(answerer.AllAnswered()) << answerer.Describe();
+  ASSERT_EQ(answerer.Seen().size(), 2u);
+  EXPECT_TRUE(answerer.Seen()[1].text.startsWith(QStringLiteral("Cannot create file")));
   EXPECT_TRUE(endStatuses_.empty());
   EXPECT_TRUE(editor->isVisible());
 }
