@@ -4,6 +4,7 @@
 
 #include "compute/point_anomaly.h"
 #include "compute/record.h"
+#include "compute/record_loop.h"
 #include "model/deflection.h"
 
 namespace qv {
@@ -36,22 +37,18 @@ void RunAnomalyTask(const TaskContext& context, LineReader& bl, ResultFile& bln)
   context.host.ShowMessage(bl.path() + "->" + bln.path());
 
   RecordCounter counter(context.host, kTask);
-  FieldList fields;
-  std::string_view line;
-  while (bl.Next(line)) {
-    counter.Count();
-    if (!IsDataRecord(fields, SplitRecord(line, fields), kMinimumFields)) continue;
+  RecordLoop(bl, kMinimumFields, counter, [&](std::string_view line, const FieldList& fields) {
     PointRecord record;
     try {
       record = ReadPointRecord(fields);
     } catch (const ConversionError&) {
       bln.Text(kBadRecord).Text(line).EndLine();
-      continue;
+      return;
     }
     std::optional<PointAnomaly> point = AnomalyAtPoint(record, context.grid, context.FrameCode);
     if (!point) {
       WriteOutOfArea(bln, record.Name, kTask);
-      continue;
+      return;
     }
     WritePosition(bln, record);
     bln.Real(point->N, kAnomalyWidth, kAnomalyDecimals).Text(" KSI = ");
@@ -65,7 +62,7 @@ void RunAnomalyTask(const TaskContext& context, LineReader& bl, ResultFile& bln)
       bln.Text(kNoDeflection).Text(kArcSecondMark);
     }
     bln.Text("  ").Text(context.FrameTag).EndLine();
-  }
+  });
   counter.Finish();
   bl.Close();
   bln.Close();

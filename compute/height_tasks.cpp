@@ -5,6 +5,7 @@
 
 #include "compute/point_anomaly.h"
 #include "compute/record.h"
+#include "compute/record_loop.h"
 #include "model/deflection.h"
 
 namespace qv {
@@ -62,33 +63,30 @@ void RunEllipsoidalToNormal(const TaskContext& context, LineReader& blhE, Result
   context.host.ShowMessage(blhE.path() + "->" + blhN1.path());
 
   RecordCounter counter(context.host, kEllipsoidalToNormalTask);
-  FieldList fields;
-  std::string_view line;
-  while (blhE.Next(line)) {
-    counter.Count();
-    if (!IsDataRecord(fields, SplitRecord(line, fields), kTask2MinimumFields)) continue;
-    std::optional<HeightRecord> record = ReadHeightRecord(fields, line, blhN1);
-    if (!record) continue;
-    std::optional<PointAnomaly> point =
-        AnomalyAtPoint(record->point, context.grid, context.FrameCode);
-    if (!point) {
-      WriteOutOfArea(blhN1, record->point.Name, kEllipsoidalToNormalTask);
-      continue;
-    }
-    const long double Hn = record->height - point->N;
-    WritePosition(blhN1, record->point);
-    blhN1.Real(Hn, kHeightWidth, kHeightDecimals).Text(" KSI = ");
-    if (HasDeflection(point->cell)) {
-      Deflection d = ComputeDeflection(context.grid, point->cell);
-      blhN1.Real(d.KSI, kDeflectionWidth, kDeflectionDecimals).Text(kArcSecondMark);
-      blhN1.Text("  ETA = ").Real(d.ETA, kDeflectionWidth, kDeflectionDecimals);
-    } else {
-      // One blank before ETA here, two after a computed KSI.
-      blhN1.Text(kNoDeflection).Text(kArcSecondMark);
-      blhN1.Text(" ETA = ").Text(kNoDeflection);
-    }
-    blhN1.Text(kArcSecondMark).Text(kNormalHeights).Text(context.FrameTag).EndLine();
-  }
+  RecordLoop(blhE, kTask2MinimumFields, counter,
+             [&](std::string_view line, const FieldList& fields) {
+               std::optional<HeightRecord> record = ReadHeightRecord(fields, line, blhN1);
+               if (!record) return;
+               std::optional<PointAnomaly> point =
+                   AnomalyAtPoint(record->point, context.grid, context.FrameCode);
+               if (!point) {
+                 WriteOutOfArea(blhN1, record->point.Name, kEllipsoidalToNormalTask);
+                 return;
+               }
+               const long double Hn = record->height - point->N;
+               WritePosition(blhN1, record->point);
+               blhN1.Real(Hn, kHeightWidth, kHeightDecimals).Text(" KSI = ");
+               if (HasDeflection(point->cell)) {
+                 Deflection d = ComputeDeflection(context.grid, point->cell);
+                 blhN1.Real(d.KSI, kDeflectionWidth, kDeflectionDecimals).Text(kArcSecondMark);
+                 blhN1.Text("  ETA = ").Real(d.ETA, kDeflectionWidth, kDeflectionDecimals);
+               } else {
+                 // One blank before ETA here, two after a computed KSI.
+                 blhN1.Text(kNoDeflection).Text(kArcSecondMark);
+                 blhN1.Text(" ETA = ").Text(kNoDeflection);
+               }
+               blhN1.Text(kArcSecondMark).Text(kNormalHeights).Text(context.FrameTag).EndLine();
+             });
   counter.Finish();
   blhE.Close();
   blhN1.Close();
@@ -98,23 +96,20 @@ void RunNormalToEllipsoidal(const TaskContext& context, LineReader& blhN, Result
   context.host.ShowMessage(blhN.path() + "->" + blhE1.path());
 
   RecordCounter counter(context.host, kNormalToEllipsoidalTask);
-  FieldList fields;
-  std::string_view line;
-  while (blhN.Next(line)) {
-    counter.Count();
-    if (!IsDataRecord(fields, SplitRecord(line, fields), kTask3MinimumFields)) continue;
-    std::optional<HeightRecord> record = ReadHeightRecord(fields, line, blhE1);
-    if (!record) continue;
-    std::optional<PointAnomaly> point =
-        AnomalyAtPoint(record->point, context.grid, context.FrameCode);
-    if (!point) {
-      WriteOutOfArea(blhE1, record->point.Name, kNormalToEllipsoidalTask);
-      continue;
-    }
-    const long double He = record->height + point->N;
-    WritePosition(blhE1, record->point);
-    blhE1.Real(He, kHeightWidth, kHeightDecimals).Text(" ").Text(context.FrameTag).EndLine();
-  }
+  RecordLoop(
+      blhN, kTask3MinimumFields, counter, [&](std::string_view line, const FieldList& fields) {
+        std::optional<HeightRecord> record = ReadHeightRecord(fields, line, blhE1);
+        if (!record) return;
+        std::optional<PointAnomaly> point =
+            AnomalyAtPoint(record->point, context.grid, context.FrameCode);
+        if (!point) {
+          WriteOutOfArea(blhE1, record->point.Name, kNormalToEllipsoidalTask);
+          return;
+        }
+        const long double He = record->height + point->N;
+        WritePosition(blhE1, record->point);
+        blhE1.Real(He, kHeightWidth, kHeightDecimals).Text(" ").Text(context.FrameTag).EndLine();
+      });
   counter.Finish();
   blhN.Close();
   blhE1.Close();

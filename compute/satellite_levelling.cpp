@@ -8,6 +8,7 @@
 #include "compute/line_reader.h"
 #include "compute/point_table.h"
 #include "compute/record.h"
+#include "compute/record_loop.h"
 #include "compute/result_file.h"
 #include "compute/vector_ends.h"
 #include "frames/etrf89.h"
@@ -67,61 +68,61 @@ struct PointLoad {
 PointLoad LoadPointTable(const TaskContext& context, LineReader& points, ResultFile& deltah1,
                          PointTable& table, RecordCounter& counter) {
   table.Clear();
-  FieldList fields;
-  std::string_view line;
-  while (points.Next(line)) {
-    counter.Count();
-    if (!IsDataRecord(fields, SplitRecord(line, fields), kPointMinimumFields)) continue;
-    PointRecord record;
-    try {
-      record = ReadPointRecord(fields);
-    } catch (const ConversionError&) {
-      return {LoadStop::BadPointRecord, std::string(line)};
-    }
-    const long double B = ArcSeconds(record.BDeg, record.BMin, record.BSec);
-    const long double L = ArcSeconds(record.LDeg, record.LMin, record.LSec);
-    // No clamp: points on 56° or on 25° lie outside for this task.
-    const std::optional<GridCell> cell = LocateCell(B, L, EdgeClamp::Off);
-    if (!cell) {
-      deltah1.Text(record.Name).Text(kOutOfArea).EndLine();
-      continue;
-    }
-    long double N = InterpolateAnomaly(context.grid, *cell);
-    if (context.FrameCode == kFrameETRF89) N = AnomalyToETRF89(B, L, N);
-    if (!table.Add(record.Name, N)) return {LoadStop::TooManyPoints, {}};
-  }
-  return {};
+  PointLoad load;
+  RecordLoop(points, kPointMinimumFields, counter,
+             [&](std::string_view line, const FieldList& fields) {
+               PointRecord record;
+               try {
+                 record = ReadPointRecord(fields);
+               } catch (const ConversionError&) {
+                 load = {LoadStop::BadPointRecord, std::string(line)};
+                 return false;
+               }
+               const long double B = ArcSeconds(record.BDeg, record.BMin, record.BSec);
+               const long double L = ArcSeconds(record.LDeg, record.LMin, record.LSec);
+               // No clamp: points on 56° or on 25° lie outside for this task.
+               const std::optional<GridCell> cell = LocateCell(B, L, EdgeClamp::Off);
+               if (!cell) {
+                 deltah1.Text(record.Name).Text(kOutOfArea).EndLine();
+                 return true;
+               }
+               long double N = InterpolateAnomaly(context.grid, *cell);
+               if (context.FrameCode == kFrameETRF89) N = AnomalyToETRF89(B, L, N);
+               if (!table.Add(record.Name, N)) {
+                 load = {LoadStop::TooManyPoints, {}};
+                 return false;
+               }
+               return true;
+             });
+  return load;
 }
 
 // Phase 2: one line of deltah1 for every vector record of deltah.gps.
 void LevelVectors(const TaskContext& context, LineReader& vectors, const PointTable& table,
                   const PointIndex& index, ResultFile& deltah1, RecordCounter& counter) {
-  FieldList fields;
-  std::string_view line;
-  while (vectors.Next(line)) {
-    counter.Count();
-    if (!IsDataRecord(fields, SplitRecord(line, fields), kVectorMinimumFields)) continue;
-    const std::string_view nrI = NameField(fields[kNrIField]);
-    const std::string_view nrJ = NameField(fields[kNrJField]);
-    long double DH = 0, weight = 0;
-    try {
-      DH = RealField(fields[kDHField]);
-      weight = RealField(fields[kWeightField]);
-    } catch (const ConversionError&) {
-      deltah1.Text(kBadVector).Text(line).EndLine();
-      continue;
-    }
-    deltah1.Text(nrI, kNameWidth).Text(" ").Text(nrJ, kNameWidth);
-    const std::optional<VectorEnds> ends = index.FindVectorEnds(nrI, nrJ);
-    if (!ends) {
-      deltah1.Text(kMissingPoint).EndLine();
-      continue;
-    }
-    const long double dHNormal = DH + table.N(ends->I) - table.N(ends->J);
-    deltah1.Text(" ").Real(dHNormal, kHeightWidth, kHeightDecimals);
-    deltah1.Text(" ").Real(weight, kWeightWidth, kWeightDecimals);
-    deltah1.Text(" ").Text(context.FrameTag).EndLine();
-  }
+  RecordLoop(vectors, kVectorMinimumFields, counter,
+             [&](std::string_view line, const FieldList& fields) {
+               const std::string_view nrI = NameField(fields[kNrIField]);
+               const std::string_view nrJ = NameField(fields[kNrJField]);
+               long double DH = 0, weight = 0;
+               try {
+                 DH = RealField(fields[kDHField]);
+                 weight = RealField(fields[kWeightField]);
+               } catch (const ConversionError&) {
+                 deltah1.Text(kBadVector).Text(line).EndLine();
+                 return;
+               }
+               deltah1.Text(nrI, kNameWidth).Text(" ").Text(nrJ, kNameWidth);
+               const std::optional<VectorEnds> ends = index.FindVectorEnds(nrI, nrJ);
+               if (!ends) {
+                 deltah1.Text(kMissingPoint).EndLine();
+                 return;
+               }
+               const long double dHNormal = DH + table.N(ends->I) - table.N(ends->J);
+               deltah1.Text(" ").Real(dHNormal, kHeightWidth, kHeightDecimals);
+               deltah1.Text(" ").Real(weight, kWeightWidth, kWeightDecimals);
+               deltah1.Text(" ").Text(context.FrameTag).EndLine();
+             });
 }
 
 }  // namespace
