@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
   proj-bin proj-data qt6-base-dev fonts-liberation adwaita-icon-theme poppler-utils \
-  clang libclang-rt-14-dev libfuzzer-14-dev
+  clang libclang-rt-14-dev libfuzzer-14-dev time
 
 .PHONY: deps configure build test run bench fuzz clean
 
@@ -35,6 +35,16 @@ test: build
 
 run: build
 	@echo "The desktop program is not built yet; the computation core and its tests are."
+
+# The speed table of the README: a Release build of the batch command and the
+# generators in its own folder, then bench/run_all.sh.
+REL_BUILD ?= build-release
+BENCH_TARGETS := quavelor-batch make_demo_model model_to_gtx random_points make_levelling_job
+
+bench: deps
+	@cmake -S . -B $(REL_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(REL_BUILD) -j $(JOBS) --target $(BENCH_TARGETS)
+	@bash bench/run_all.sh $(REL_BUILD)
 
 clean:
 	rm -rf $(BUILD)
