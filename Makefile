@@ -33,8 +33,14 @@ test: build
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
-run: build
-	@echo "The desktop program is not built yet; the computation core and its tests are."
+# The program's folder: the program, the demo model and the example inputs.
+RELEASE ?= build-release
+PROGRAM_DIR ?= $(BUILD)/Quavelor_5021RM
+
+run: deps
+	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(RELEASE) -j $(JOBS) --target Quavelor_5021RM quavelor-batch make_demo_model
+	@bash tools/run-program.sh $(RELEASE) $(PROGRAM_DIR)
 
 # The speed table of the README: a Release build (link-time optimised) of the
 # batch command and the generators in its own folder, then bench/run_all.sh.
@@ -48,4 +54,4 @@ bench: deps
 	@bash bench/run_all.sh $(REL_BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(RELEASE)

@@ -23,6 +23,7 @@ constexpr const char* kVectorFile = "deltah.gps";
 constexpr const char* kPointFile = "blh.grs";
 constexpr const char* kResultFile = "deltah1";
 constexpr int kResultPanel = 9;
+constexpr int kTask = 4;
 
 constexpr int kPointMinimumFields = 7;
 constexpr int kVectorMinimumFields = 3;
@@ -64,11 +65,12 @@ struct PointLoad {
 // out-of-area line into deltah1 for each point outside.  Stops at a bad point
 // record and at the point that would exceed the table's capacity.
 PointLoad LoadPointTable(const TaskContext& context, LineReader& points, ResultFile& deltah1,
-                         PointTable& table) {
+                         PointTable& table, RecordCounter& counter) {
   table.Clear();
   FieldList fields;
   std::string_view line;
   while (points.Next(line)) {
+    counter.Count();
     if (!IsDataRecord(fields, SplitRecord(line, fields), kPointMinimumFields)) continue;
     PointRecord record;
     try {
@@ -93,10 +95,11 @@ PointLoad LoadPointTable(const TaskContext& context, LineReader& points, ResultF
 
 // Phase 2: one line of deltah1 for every vector record of deltah.gps.
 void LevelVectors(const TaskContext& context, LineReader& vectors, const PointTable& table,
-                  const PointIndex& index, ResultFile& deltah1) {
+                  const PointIndex& index, ResultFile& deltah1, RecordCounter& counter) {
   FieldList fields;
   std::string_view line;
   while (vectors.Next(line)) {
+    counter.Count();
     if (!IsDataRecord(fields, SplitRecord(line, fields), kVectorMinimumFields)) continue;
     const std::string_view nrI = NameField(fields[kNrIField]);
     const std::string_view nrJ = NameField(fields[kNrJField]);
@@ -131,7 +134,9 @@ RunOutcome RunSatelliteLevelling(const TaskContext& context) {
 
   // Both reserved once for this execution; neither grows.
   auto table = std::make_unique<PointTable>();
-  const PointLoad load = LoadPointTable(context, points, deltah1, *table);
+  // The lines of both files, for a console's progress.
+  RecordCounter counter(context.host, kTask);
+  const PointLoad load = LoadPointTable(context, points, deltah1, *table, counter);
   switch (load.stop) {
     case LoadStop::BadPointRecord:
       points.Close();
@@ -154,7 +159,8 @@ RunOutcome RunSatelliteLevelling(const TaskContext& context) {
 
   auto index = std::make_unique<PointIndex>();
   index->Build(*table);
-  LevelVectors(context, vectors, *table, *index, deltah1);
+  LevelVectors(context, vectors, *table, *index, deltah1, counter);
+  counter.Finish();
   deltah1.Text(kEndLine).EndLine();
   vectors.Close();
   deltah1.Close();

@@ -34,6 +34,12 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& capti
   return answer;
 }
 
+QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox::StandardButton answer = Run(parent, QMessageBox::NoIcon, caption, text,
+                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  return answer == QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::No;
+}
+
 void ShowInformation(QWidget* parent, const QString& text) {
   Run(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
       QMessageBox::Ok);

@@ -21,6 +21,11 @@ void ShowMessage(QWidget* parent, const QString& caption, const QString& text);
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& caption,
                                            const QString& text);
 
+// A question with the buttons Yes and No and no icon, for when going back is
+// not offered.  Returns the button pressed; a box closed without an answer
+// counts as No.
+QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& caption, const QString& text);
+
 // An information box: caption "Information", the information icon, one OK.
 void ShowInformation(QWidget* parent, const QString& text);
 
