@@ -42,16 +42,16 @@ run: deps
 	@cmake --build $(RELEASE) -j $(JOBS) --target Quavelor_5021RM quavelor-batch make_demo_model
 	@bash tools/run-program.sh $(RELEASE) $(PROGRAM_DIR)
 
-# The speed table of the README: a Release build (link-time optimised) of the
-# batch command and the generators in its own folder, then bench/run_all.sh.
-REL_BUILD ?= build-release
+# The speed table of the README: the batch command and the generators from the
+# Release build that `make run` uses (link-time optimised), then
+# bench/run_all.sh.
 BENCH_TARGETS := quavelor-batch make_demo_model model_to_gtx random_points make_levelling_job
 
 bench: deps
-	@cmake -S . -B $(REL_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=OFF \
 	  -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON >/dev/null
-	@cmake --build $(REL_BUILD) -j $(JOBS) --target $(BENCH_TARGETS)
-	@bash bench/run_all.sh $(REL_BUILD)
+	@cmake --build $(RELEASE) -j $(JOBS) --target $(BENCH_TARGETS)
+	@bash bench/run_all.sh $(RELEASE)
 
 clean:
 	rm -rf $(BUILD) $(RELEASE)
