@@ -15,7 +15,8 @@
 # cct writes N or a height only, no deflection.  Columns: wall and processor
 # seconds and peak resident memory (GNU time) of each, then, in processor
 # time, cct / quavelor-batch (how many times faster quavelor-batch is) and
-# quavelor-batch / cat (how many plain copies one run costs).  Needs /usr/bin/time (package time) and cct (proj-bin).
+# quavelor-batch / cat (how many plain copies one run costs).
+# Needs /usr/bin/time (package time) and cct (proj-bin).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
