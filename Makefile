@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev \
   proj-bin proj-data qt6-base-dev fonts-liberation adwaita-icon-theme poppler-utils \
-  clang libclang-rt-14-dev libfuzzer-14-dev
+  clang libclang-rt-14-dev libfuzzer-14-dev time
 
 .PHONY: deps configure build test run bench fuzz clean
 
@@ -41,6 +41,17 @@ run: deps
 	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(RELEASE) -j $(JOBS) --target Quavelor_5021RM quavelor-batch make_demo_model
 	@bash tools/run-program.sh $(RELEASE) $(PROGRAM_DIR)
+
+# The speed table of the README: the batch command and the generators from the
+# Release build that `make run` uses (link-time optimised), then
+# bench/run_all.sh.
+BENCH_TARGETS := quavelor-batch make_demo_model model_to_gtx random_points make_levelling_job
+
+bench: deps
+	@cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=OFF \
+	  -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON >/dev/null
+	@cmake --build $(RELEASE) -j $(JOBS) --target $(BENCH_TARGETS)
+	@bash bench/run_all.sh $(RELEASE)
 
 clean:
 	rm -rf $(BUILD) $(RELEASE)

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace qv {
 namespace {
@@ -15,6 +17,52 @@ constexpr int kMantissaBits = 64;
 constexpr int kMaxScale = 27;
 constexpr uint64_t kLowest18 = 100000000000000000ULL;   // 10^17
 constexpr uint64_t kBeyond18 = 1000000000000000000ULL;  // 10^18
+
+// The 80-bit format: a 64-bit mantissa with its leading bit explicit, then 15
+// exponent bits biased by 16383 and the sign.
+static_assert(std::numeric_limits<long double>::digits == 64, "80-bit long double expected");
+constexpr int kExponentBias = 16383;
+constexpr uint16_t kExponentMask = 0x7FFF;
+
+// value = mantissa / 2^(64 - binaryExponent), as frexp and ldexp would give
+// them, read straight from the bits (`value` positive and normal).
+struct Binary {
+  uint64_t mantissa;
+  int binaryExponent;
+};
+Binary Decompose(long double value) {
+  unsigned char bytes[sizeof(long double)];
+  std::memcpy(bytes, &value, sizeof bytes);
+  Binary b;
+  uint16_t signAndExponent;
+  std::memcpy(&b.mantissa, bytes, sizeof b.mantissa);
+  std::memcpy(&signAndExponent, bytes + sizeof b.mantissa, sizeof signAndExponent);
+  b.binaryExponent = (signAndExponent & kExponentMask) - kExponentBias + 1;
+  return b;
+}
+
+// "00" to "99": the decimal digits of 0 to 99 in pairs.
+struct DigitPairs {
+  char text[200];
+  constexpr DigitPairs() : text() {
+    for (int k = 0; k < 100; ++k) {
+      text[2 * k] = static_cast<char>('0' + k / 10);
+      text[2 * k + 1] = static_cast<char>('0' + k % 10);
+    }
+  }
+};
+constexpr DigitPairs kDigitPairs;
+constexpr uint32_t kNineDigits = 1000000000;  // 10^9
+
+// The nine decimal digits of `v` (< 10^9), leading zeros included.
+void WriteNineDigits(char* out, uint32_t v) {
+  constexpr uint32_t kHundred = 100;
+  for (int k = 7; k >= 1; k -= 2) {
+    std::memcpy(out + k, kDigitPairs.text + 2 * (v % kHundred), 2);
+    v /= kHundred;
+  }
+  out[0] = static_cast<char>('0' + v);
+}
 
 constexpr uint64_t PowerOfFive(int n) {
   uint64_t p = 1;
@@ -62,9 +110,9 @@ DecimalDigits SignificantDigits(long double value) {
   if (!(value >= kFastLowest && value < kFastBeyond)) return SignificantDigitsByLibrary(value);
 
   // value = m / 2^q exactly, m with its top bit set.
-  int binaryExponent = 0;
-  const long double fraction = std::frexp(value, &binaryExponent);
-  const uint64_t m = static_cast<uint64_t>(std::ldexp(fraction, kMantissaBits));
+  const Binary binary = Decompose(value);
+  const uint64_t m = binary.mantissa;
+  const int binaryExponent = binary.binaryExponent;
   const int q = kMantissaBits - binaryExponent;
 
   // The scale s makes floor(value · 10^s) an 18-digit integer.  value lies in
@@ -91,10 +139,8 @@ DecimalDigits SignificantDigits(long double value) {
     --s;
   }
   DecimalDigits d;
-  for (int k = kWrittenDigits - 1; k >= 0; --k) {
-    d.digit[k] = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  }
+  WriteNineDigits(d.digit, static_cast<uint32_t>(whole / kNineDigits));
+  WriteNineDigits(d.digit + kWrittenDigits / 2, static_cast<uint32_t>(whole % kNineDigits));
   d.exponent = (kWrittenDigits - 1) - s;
   return d;
 }

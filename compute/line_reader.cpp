@@ -85,7 +85,8 @@ struct LineReader::Impl {
     }
     ++lineNumber;
 
-    // The common case: the whole line, without CR or 0x1A, is in the block.
+    // The common cases: the whole line is in the block and ends with LF or
+    // with CR LF, no other CR or 0x1A in it.  The line is then read in place.
     const char* start = block.get() + pos;
     const char* end = block.get() + filled;
     const char* p = start;
@@ -93,6 +94,11 @@ struct LineReader::Impl {
     if (p != end && *p == kLineFeed) {
       line = std::string_view(start, static_cast<std::size_t>(p - start));
       pos = static_cast<std::size_t>(p + 1 - block.get());
+      return true;
+    }
+    if (p != end && *p == kCarriageReturn && p + 1 != end && p[1] == kLineFeed) {
+      line = std::string_view(start, static_cast<std::size_t>(p - start));
+      pos = static_cast<std::size_t>(p + 2 - block.get());
       return true;
     }
 

@@ -71,17 +71,25 @@ void AppendReal(std::string& out, long double value, int decimals) {
     }
   }
 
+  // The text is sized once and filled in place: digits before the point (at
+  // least one), then the point and the decimals; places beyond the kept
+  // digits are zeros.
   auto at = [&](int64_t position) {
     return position >= 0 && position < count ? digit[position] : '0';
   };
+  const int64_t before = integerDigits <= 0 ? 1 : integerDigits;
+  const int64_t after = decimals > 0 ? 1 + int64_t{decimals} : 0;
+  const std::size_t start = out.size();
+  out.resize(start + static_cast<std::size_t>(before + after));
+  char* p = out.data() + start;
   if (integerDigits <= 0) {
-    out.push_back('0');
+    *p++ = '0';
   } else {
-    for (int64_t k = 0; k < integerDigits; ++k) out.push_back(at(k));
+    for (int64_t k = 0; k < integerDigits; ++k) *p++ = at(k);
   }
   if (decimals > 0) {
-    out.push_back('.');
-    for (int64_t k = 0; k < decimals; ++k) out.push_back(at(integerDigits + k));
+    *p++ = '.';
+    for (int64_t k = 0; k < decimals; ++k) *p++ = at(integerDigits + k);
   }
 }
 

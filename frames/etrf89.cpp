@@ -40,7 +40,7 @@ CartesianXYZ TransformToETRF89(const CartesianXYZ& p) {
 long double AnomalyToETRF89(long double B, long double L, long double N) {
   const CartesianXYZ etrf2000 = BLHToXYZ({B, L, N});
   const CartesianXYZ etrf89 = TransformToETRF89(etrf2000);
-  return XYZToBLH(etrf89).h;
+  return EllipsoidalHeight(etrf89);
 }
 
 }  // namespace qv

@@ -37,11 +37,17 @@ CartesianXYZ BLHToXYZ(const GeodeticBLH& p) {
   return out;
 }
 
-GeodeticBLH XYZToBLH(const CartesianXYZ& in, int* updates) {
+namespace {
+
+// The foot point of (X, Y, Z) on the meridian ellipse, as XYZToBLH finds it.
+struct FootPoint {
+  long double p;  // distance of the point from the minor axis
+  long double t;  // distance of the foot point from the minor axis
+  long double s;  // √(a² − t²), recomputed from the last t
+};
+
+FootPoint FindFootPoint(const CartesianXYZ& in, long double e2, long double q, int* updates) {
   const long double a = kSemiMajorAxis;
-  const long double b = a * (1 - kFlattening);
-  const long double q = b / a;
-  const long double e2 = 1 - q * q;
   const long double X = in.X;
   const long double Y = in.Y;
   const long double Z = in.Z;
@@ -65,18 +71,42 @@ GeodeticBLH XYZToBLH(const CartesianXYZ& in, int* updates) {
   }
   if (updates) *updates = count;
 
-  // B, L and h from the last t and an s recomputed from it.
-  const long double s = std::sqrt((a + t) * (a - t));
+  // B, L and h are taken from the last t and an s recomputed from it.
+  return {p, t, std::sqrt((a + t) * (a - t))};
+}
+
+// The height above the foot point: its distance, negative inside the
+// ellipsoid (there the point lies on the axis side of its foot point).
+long double HeightAbove(const FootPoint& f, long double Z, long double q) {
+  const long double dz = Z - q * f.s;
+  const long double dp = f.p - f.t;
+  const long double h = std::sqrt(dz * dz + dp * dp);
+  return dp < 0 ? -h : h;
+}
+
+}  // namespace
+
+GeodeticBLH XYZToBLH(const CartesianXYZ& in, int* updates) {
+  const long double a = kSemiMajorAxis;
+  const long double b = a * (1 - kFlattening);
+  const long double q = b / a;
+  const long double e2 = 1 - q * q;
+  const FootPoint f = FindFootPoint(in, e2, q, updates);
+
   GeodeticBLH out;
-  out.B = (kHalfPi - std::atan(q * t / s)) * kArcSecondsPerRadian;
-  const long double cosL = X / p;
+  out.B = (kHalfPi - std::atan(q * f.t / f.s)) * kArcSecondsPerRadian;
+  const long double cosL = in.X / f.p;
   out.L = std::atan2(std::sqrt(1 - cosL * cosL), cosL) * kArcSecondsPerRadian;
-  const long double dz = Z - q * s;
-  const long double dp = p - t;
-  out.h = std::sqrt(dz * dz + dp * dp);
-  // Inside the ellipsoid the point lies on the axis side of its foot point.
-  if (dp < 0) out.h = -out.h;
+  out.h = HeightAbove(f, in.Z, q);
   return out;
+}
+
+long double EllipsoidalHeight(const CartesianXYZ& in) {
+  const long double a = kSemiMajorAxis;
+  const long double b = a * (1 - kFlattening);
+  const long double q = b / a;
+  const long double e2 = 1 - q * q;
+  return HeightAbove(FindFootPoint(in, e2, q, nullptr), in.Z, q);
 }
 
 }  // namespace qv

@@ -28,4 +28,8 @@ CartesianXYZ BLHToXYZ(const GeodeticBLH& p);
 inline constexpr int kMaxFootPointUpdates = 100;
 GeodeticBLH XYZToBLH(const CartesianXYZ& p, int* updates = nullptr);
 
+// The h of XYZToBLH alone, by the same operations (bit for bit the same
+// value), without computing B and L.
+long double EllipsoidalHeight(const CartesianXYZ& p);
+
 }  // namespace qv
