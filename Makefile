@@ -53,5 +53,24 @@ bench: deps
 	@cmake --build $(RELEASE) -j $(JOBS) --target $(BENCH_TARGETS)
 	@bash bench/run_all.sh $(RELEASE)
 
+# Each fuzz target for FUZZ_SECONDS on its committed corpus (clang, ASan+UBSan
+# and libFuzzer); new inputs are found in a scratch folder and merged into the
+# corpus, which keeps only inputs that add coverage.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := record run
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DQV_FUZZ=ON -DQV_SANITIZE=ON -DQV_BUILD_UI=OFF \
+	  -DQV_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/found/$$t; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=20 \
+	    -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ_BUILD)/found/$$t tests/fuzz/corpus/$$t; \
+	  $(FUZZ_BUILD)/tests/fuzz/fuzz_$$t -merge=1 tests/fuzz/corpus/$$t $(FUZZ_BUILD)/found/$$t; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(RELEASE)
+	rm -rf $(BUILD) $(RELEASE) $(SAN_BUILD) $(FUZZ_BUILD)
