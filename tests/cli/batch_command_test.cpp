@@ -14,41 +14,18 @@
 #include "compute/run.h"
 #include "compute/run_fixture.h"
 #include "compute/work_folder.h"
+#include "batch_process.h"
 
 namespace qv::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kBinary = QV_BINARY_DIR "/cli/quavelor-batch";
+const std::string& kBinary = kBatchBinary;
 const std::string kPoint = "P 52 0 0 19 0 0 100\r\n";
-
-struct Finished {
-  int status;
-  std::string out, err;
-};
-
-// Runs `command` (a shell command line) with no input, capturing both outputs.
-Finished Shell(const std::string& command) {
-  WorkFolder capture;
-  std::string line = command + " </dev/null >" + (capture / "out") + " 2>" + (capture / "err");
-  int raw = std::system(line.c_str());
-  EXPECT_TRUE(WIFEXITED(raw)) << line;
-  return {WEXITSTATUS(raw), capture.Read("out"), capture.Read("err")};
-}
 
 Finished Batch(const std::string& arguments) {
   return Shell(kBinary + " " + arguments);
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
 }
 
 TEST(BatchCommand, HelpExplainsEveryOptionAndStatus) {

@@ -22,31 +22,17 @@
 #include "compute/record.h"
 #include "compute/run_fixture.h"
 #include "compute/work_folder.h"
+#include "batch_process.h"
 
 namespace qv::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kBinary = QV_BINARY_DIR "/cli/quavelor-batch";
+const std::string& kBinary = kBatchBinary;
 const std::string kPoint = "P 52 0 0 19 0 0 100\r\n";
 const char* const kInputs[] = {"bl", "blh_e", "blh_n", "deltah.gps", "blh.grs"};
 const char* const kResults[] = {"bln", "blh_n.1", "blh_e.1", "deltah1"};
-
-struct Finished {
-  int status;
-  std::string out, err;
-};
-
-// Runs `command` (a shell command line) with no input, capturing both outputs.
-Finished Shell(const std::string& command) {
-  WorkFolder capture;
-  std::string line =
-      command + " </dev/null >'" + (capture / "out") + "' 2>'" + (capture / "err") + "'";
-  int raw = std::system(line.c_str());
-  EXPECT_TRUE(WIFEXITED(raw)) << line;
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, capture.Read("out"), capture.Read("err")};
-}
 
 std::string Quoted(const std::string& path) {
   return "'" + path + "'";
@@ -54,16 +40,6 @@ std::string Quoted(const std::string& path) {
 
 Finished Batch(const std::string& folder, const std::string& before = "") {
   return Shell(before + kBinary + " --frame 2000 " + Quoted(folder));
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
 }
 
 std::string LastLine(const std::string& text) {
